@@ -1,0 +1,51 @@
+#include "web/headers.h"
+
+#include <vector>
+
+#include "util/gbk_text.h"
+#include "web/text_markers.h"
+
+namespace taoke {
+
+namespace {
+
+// ':' and '-' never occur as the second byte of a GBK character, so a byte after '-' always
+// starts a character.
+std::string capitaliseName(std::string_view name) {
+  std::string result(name);
+  for (std::size_t at = 0; at < result.size(); ++at) {
+    if (at == 0 || result[at - 1] == '-') result[at] = upperAscii(std::string_view(&result[at], 1))[0];
+  }
+  return result;
+}
+
+}  // namespace
+
+std::string normaliseHeaders(std::string_view block) {
+  std::vector<std::string> kept;
+  for (const std::string& line : splitText(block, "\r\n")) {
+    const int colon = findText(line, ":");
+    if (colon < 1) continue;
+    kept.push_back(capitaliseName(std::string_view(line).substr(0, colon - 1)) + line.substr(colon - 1));
+  }
+  return joinText(kept, "\r\n");
+}
+
+std::string headerValue(std::string_view block, std::string_view name) {
+  for (const std::string& line : splitText(block, "\r\n")) {
+    if (startsWithText(line, name)) return textRightOf(line, std::string(name) + ": ");
+  }
+  return "";
+}
+
+std::string headerLineName(std::string_view line) {
+  const int colon = findText(line, ":");
+  return colon < 1 ? "" : trimText(line.substr(0, colon - 1));
+}
+
+std::string headerLineValue(std::string_view line) {
+  const int colon = findText(line, ":");
+  return colon < 1 ? "" : trimText(line.substr(colon));
+}
+
+}  // namespace taoke

@@ -1,0 +1,21 @@
+// Header-block operations: a header block is GBK lines "Name: value" separated by "\r\n".
+#pragma once
+
+#include <string>
+#include <string_view>
+
+namespace taoke {
+
+// Upper-cases the first letter of every '-'-separated piece of each header name (nothing else
+// changes), drops lines without ':' and joins the kept lines with "\r\n", without a final one.
+std::string normaliseHeaders(std::string_view block);
+
+// The value of the first line that begins with `name` (case-sensitive; a longer header name that
+// begins with it also ends the search): the text after the last "name: " in that line, or "".
+std::string headerValue(std::string_view block, std::string_view name);
+
+// One header line split at its first ':' and trimmed; "" for a line without ':'.
+std::string headerLineName(std::string_view line);
+std::string headerLineValue(std::string_view line);
+
+}  // namespace taoke
