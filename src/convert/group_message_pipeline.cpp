@@ -5,11 +5,8 @@
 #include <string_view>
 #include <vector>
 
-#include "convert/jd_links.h"
+#include "convert/conversion_stage.h"
 #include "convert/keyword_replies.h"
-#include "convert/suning_links.h"
-#include "convert/taobao_links.h"
-#include "convert/taobao_tokens.h"
 #include "plugin/host_api.h"
 #include "settings/config_file.h"
 #include "settings/settings_window.h"
@@ -19,16 +16,6 @@
 
 namespace taoke {
 namespace {
-
-struct ConfigLists {
-  std::vector<std::string> forwardGroups;
-  std::vector<std::string> replacedWords;
-  std::vector<std::string> replacementWords;
-};
-
-std::vector<std::string> blockedWords() {
-  return splitConfigList(readConfigValue("不转发", "不转发关键词"));
-}
 
 bool isWatchedGroup(std::int64_t group) {
   const std::string number = std::to_string(group);
@@ -54,26 +41,6 @@ std::int64_t forwardGroupNumber(std::string_view entry) {
   return negative ? -magnitude : magnitude;
 }
 
-// Pairs apply in list order, so a later pair sees what the earlier ones made. A replaced word
-// without a replacement at the same position (a hand-edited file) is skipped.
-void applyReplacements(std::string& message, const ConfigLists& lists) {
-  const std::size_t pairs = std::min(lists.replacedWords.size(), lists.replacementWords.size());
-  for (std::size_t i = 0; i < pairs; ++i) {
-    message = replaceAll(message, lists.replacedWords[i], lists.replacementWords[i]);
-  }
-}
-
-// An empty entry occurs in every non-empty message.
-bool containsBlockedWord(const std::string& message) {
-  for (const std::string& word : blockedWords()) {
-    if (word.empty() ? !message.empty() : containsText(message, word, true)) {
-      appendLog("发现屏蔽关键词，此消息屏蔽\r\n");
-      return true;
-    }
-  }
-  return false;
-}
-
 bool holdsTokenOrLink(const std::string& message) {
   return containsText(message, "￥") || containsText(message, "$") ||
          (containsText(message, "(") && containsText(message, ")")) ||
@@ -81,8 +48,9 @@ bool holdsTokenOrLink(const std::string& message) {
          containsText(message, suningShortLinkPrefix);
 }
 
-void forwardToGroups(std::int64_t robot, const std::string& message, const ConfigLists& lists) {
-  for (const std::string& entry : lists.forwardGroups) {
+void forwardToGroups(std::int64_t robot, const std::string& message,
+                     const std::vector<std::string>& forwardGroups) {
+  for (const std::string& entry : forwardGroups) {
     hostApi().sendGroupMsg(robot, forwardGroupNumber(entry),
                            message + "\r\n" + readText("编辑框_小尾巴"));
     appendLog("发送成功" + entry + "\r\n");
@@ -90,26 +58,17 @@ void forwardToGroups(std::int64_t robot, const std::string& message, const Confi
 }
 
 void convertAndForward(std::int64_t robot, std::string& message) {
-  ConfigLists lists;
-  lists.forwardGroups = splitConfigList(readConfigValue("转发群", "转发群号"));
-  lists.replacedWords = splitConfigList(readConfigValue("替换关键词", "被替换"));
-  lists.replacementWords = splitConfigList(readConfigValue("替换关键词", "替换"));
-  bool blocked = false;
-
+  const std::vector<std::string> forwardGroups =
+      splitConfigList(readConfigValue("转发群", "转发群号"));
+  const ReplacementPairs pairs{splitConfigList(readConfigValue("替换关键词", "被替换")),
+                               splitConfigList(readConfigValue("替换关键词", "替换"))};
+  // The window stays responsive, and the operator's changes count from here on.
   pumpWait(100);
-
-  if (readCheck("选择框_开始转链")) {
-    applyReplacements(message, lists);
-    convertTaobaoTokens(message);
-    convertTaobaoLinks(message);
-    convertJdLinks(message);
-    convertSuningLinks(message);
-    blocked = containsBlockedWord(message);
-  }
-  if (readCheck("选择框_转发全部消息")) forwardToGroups(robot, message, lists);
+  const bool blocked = readCheck("选择框_开始转链") && runConversionStage(message, pairs);
+  if (readCheck("选择框_转发全部消息")) forwardToGroups(robot, message, forwardGroups);
   if (!blocked && holdsTokenOrLink(message)) {
     mirrorSend(message);
-    forwardToGroups(robot, message, lists);
+    forwardToGroups(robot, message, forwardGroups);
   }
 }
 
