@@ -48,4 +48,29 @@ std::string headerLineValue(std::string_view line) {
   return colon < 1 ? "" : trimText(line.substr(colon));
 }
 
+bool isSendableHeaderLine(std::string_view line) {
+  const int colon = findText(line, ":");
+  if (colon <= 1) return false;
+  for (int at = 0; at < static_cast<int>(line.size()); ++at) {
+    const unsigned char byte = static_cast<unsigned char>(line[at]);
+    const bool control = byte < 0x20 || byte == 0x7F;
+    if (at < colon - 1 ? (control || byte == ' ' || byte >= 0x80) : (control && byte != '\t')) return false;
+  }
+  return true;
+}
+
+int statusCodeOf(std::string_view responseHead) {
+  if (!startsWithText(responseHead, "HTTP/")) return 0;
+  const std::string statusLine = textLeftOf(responseHead, "\r\n");
+  const int space = findText(statusLine, " ");
+  if (space < 1) return 0;
+  int code = 0;
+  for (std::size_t at = space; at < statusLine.size() && at < static_cast<std::size_t>(space) + 3; ++at) {
+    const char c = statusLine[at];
+    if (c < '0' || c > '9') return 0;
+    code = code * 10 + (c - '0');
+  }
+  return code;
+}
+
 }  // namespace taoke

@@ -18,4 +18,11 @@ std::string headerValue(std::string_view block, std::string_view name);
 std::string headerLineName(std::string_view line);
 std::string headerLineValue(std::string_view line);
 
+// Whether a line can go on the wire as one request header: a name of visible ASCII characters, a
+// ':' and a value without control characters other than tab (so no line can smuggle in another).
+bool isSendableHeaderLine(std::string_view line);
+
+// The status code of a response head such as "HTTP/1.1 302 Found\r\n..."; 0 when there is none.
+int statusCodeOf(std::string_view responseHead);
+
 }  // namespace taoke
