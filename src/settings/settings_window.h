@@ -8,6 +8,10 @@ namespace taoke {
 // Creates the window if it does not exist yet (a non-modal window without owner) and shows it.
 void openSettingsWindow();
 
+// Closes the window: its timers (clock, scheduled sending) end and the mirror client disconnects;
+// later reads of the working settings give the initial values.
+void closeSettingsWindow();
+
 // The robot account used where no event supplies one: the first logged-in account.
 std::int64_t robotQQ();
 
