@@ -14,6 +14,7 @@ log file). Answers follow from the request itself, so a test picks the outcome b
   token or link containing NOTOK     the affiliate service answers without a token and without apology
   token or link containing NOCOUPON  the product has no coupon (empty coupon_id)
   search words containing 引号       the product's title carries an escaped double quote
+  search words containing 转义       the product's title carries %u escapes
   JD link code sku.. / ware.. / both.. / none.. / gone..
                                      redirect target with sku=, with wareId=, with both, with no
                                      product id marker; a landing page without hrl
@@ -59,6 +60,10 @@ SUNING_PREFIX = "/api/http/sopRequest/"
 SUNING_METHOD = "suning.netalliance.bacthcustomlink.query"
 SHOP_PATH = "/taoke/index.php"
 MIRROR_PORT = 19730
+
+# Products whose titles carry escapes: a double quote (escaped in the JSON text) and %u escapes.
+ESCAPED_QUOTE_PRODUCT = "600000000001"
+ESCAPED_TITLE_PRODUCT = "600000000002"
 
 # The one Suning application the gateway knows: app key -> app secret.
 SUNING_APPS = {"demo-sn-key": "demo-sn-secret"}
@@ -296,17 +301,23 @@ class StandinHandler(BaseHTTPRequestHandler):
                         + derived(content, 5 if wrong else 7)})
 
     def product_search(self, wrong):
-        words = utf8_text(self.query.get("q", ""))
+        raw_words = self.query.get("q", "")
+        words = utf8_text(raw_words)
         if not words:
             return compact({"status": 200, "content": []})
-        tao_id = "600000000001" if "引号" in words else "6" + derived_digits(words, 11)
+        tao_id = "6" + derived_digits(raw_words, 11)
+        if "引号" in words:
+            tao_id = ESCAPED_QUOTE_PRODUCT
+        elif "转义" in words:
+            tao_id = ESCAPED_TITLE_PRODUCT
         return compact({"status": 200, "content": [{"tao_id": tao_id, "title": words}]})
 
     def product_lookup(self, wrong):
         num_iid = self.query.get("num_iid", "")
         if not num_iid:
             return compact({"status": 301, "content": "num_iid不能为空"})
-        title = "他说\"好\"的手机壳" if num_iid == "600000000001" else "手机壳" + num_iid[-4:]
+        title = {ESCAPED_QUOTE_PRODUCT: "他说\"好\"的手机壳",
+                 ESCAPED_TITLE_PRODUCT: "%u4e2d%u6587好物"}.get(num_iid, "手机壳" + num_iid[-4:])
         members = product_members(num_iid, title, True)
         members["tkl"] = "￥" + derived(num_iid, 7 if wrong else 11) + "￥"
         return compact({"status": 200, "content": [members]})
