@@ -13,14 +13,30 @@
 namespace taoke {
 namespace {
 
+// The response headers of the redirect page, which is not followed.
+std::string redirectHeaders(const std::string& url) {
+  FetchPageObjRequest request;
+  request.url = url;
+  request.noRedirect = true;
+  fetchPageObj(request);
+  return request.responseHeaders;
+}
+
+// The affiliate tool's answer, sent with the operator's cookies.
+std::string conversionAnswer(const std::string& url, const std::string& cookies) {
+  FetchPageObjRequest request;
+  request.url = url;
+  request.cookies = cookies;
+  return textOf(fetchPageObj(request));
+}
+
 // The purchase link for one short link, or the empty text when any step fails.
 std::string purchaseLink(const std::string& shortLink) {
   const std::string landingPage = textOf(fetchPageObj(shortLink));
   const std::string redirectUrl = textBetween(landingPage, "var hrl='", "'");
   const std::string productId = jdProductId(headerValue(redirectHeaders(redirectUrl), "Location"));
   const std::string cookies = readText("编辑框_京东");
-  const std::string answer =
-      urlDecode(textOf(fetchPageObjWithCookies(jdConversionUrl(productId), cookies)), true);
+  const std::string answer = urlDecode(conversionAnswer(jdConversionUrl(productId), cookies), true);
   appendLog("正在转链中\r\n");
   return textBetween(answer, "n抢购链接：", "\\n");
 }

@@ -4,10 +4,10 @@
 #include "settings/working_settings.h"
 #include "util/base64.h"
 #include "util/charset.h"
-#include "util/format_time.h"
+#include "util/time_format.h"
 #include "util/gbk_text.h"
 #include "util/json_doc.h"
-#include "util/md5.h"
+#include "util/md5_hex.h"
 #include "web/fetch_page_inet.h"
 #include "web/service_hosts.h"
 #include "web/text_markers.h"
@@ -67,7 +67,7 @@ void convertSuningLinks(std::string& message) {
       "https://" + std::string(suningOpenPlatformHost) + "/api/http/sopRequest/" +
       std::string(suningMethod);
   // One reading of the clock: every link of the message carries the same request time.
-  const std::string requestTime = formatTime(1);
+  const std::string requestTime = formatTime(std::nullopt, 1);
   const std::vector<std::string> links = findShortLinks(message, suningShortLinkPrefix, 8);
   appendLog("发现苏宁链接\r\n");
   for (const std::string& link : links) {

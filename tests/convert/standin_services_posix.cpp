@@ -23,7 +23,7 @@ namespace {
 
 std::string sourceDir() {
   const char* dir = std::getenv("TAOKE_SOURCE_DIR");
-  return dir ? dir : ".";
+  return dir ? dir : TAOKE_DEFAULT_SOURCE_DIR;
 }
 
 size_t appendBody(char* data, size_t size, size_t count, void* out) {
