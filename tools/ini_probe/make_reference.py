@@ -66,7 +66,9 @@ CASES = {
                      [(gbk("appKEY"), gbk("appkey"), gbk("replaced")), (gbk("万能appkey"), gbk("APPKEY"), gbk(""))]),
     "brackets_in_names": (b"[a]b]\r\nk=ab\r\n[\xb0]]\r\nk=lead\r\n[\xb0\xa1\xb0]\r\nk=mid\r\n",
                           [(b"a]b", b"k"), (b"\xb0]", b"k"), (b"\xb0\xa1\xb0", b"k")], []),
-    "invalid_gbk": (b"[s]\r\nk1=a\x81b\r\nk2=\x80x\r\nk3=\xffz\r\nk\x81=name\r\nk4=\xa1\r\n",
+    # A broken character right before a line end is left out: Windows lets it swallow the line
+    # end, the plug-in's reader keeps lines apart (tests/settings/ini_document_test.cpp).
+    "invalid_gbk": (b"[s]\r\nk1=a\x81b\r\nk2=\x80x\r\nk3=\xffz\r\nk\x81=name\r\nk4=\xa1\xa1\r\n",
                     [(b"s", b"k1"), (b"s", b"k2"), (b"s", b"k3"), (b"s", b"k\x81"), (b"s", b"k?"), (b"s", b"k4")], []),
     "long_value": (b"[long]\r\nascii=" + b"x" * 10300 + b"\r\nstraddle=" + b"y" * 10238 + gbk("啊") + b"z\r\n"
                    + b"fits=" + b"w" * 10237 + gbk("啊") + b"\r\n",
