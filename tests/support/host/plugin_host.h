@@ -26,30 +26,11 @@
 #include <string_view>
 #include <vector>
 
+#include "host_call.h"
+
 namespace taoke::testing {
 
 inline constexpr std::int32_t kAuthCode = 1234;
-
-// One argument of a recorded call: a number, a text, or a null text pointer.
-struct HostArgument {
-  std::string name;
-  bool isText = false;
-  bool isNull = false;
-  std::int64_t number = 0;
-  std::string text;
-};
-
-struct HostCall {
-  std::string function;
-  std::vector<HostArgument> arguments;  // in parameter order, authCode first
-
-  // The argument of that name; a missing name or the wrong kind fails the test and gives 0 / "".
-  std::int64_t number(std::string_view name) const;
-  std::string text(std::string_view name) const;
-  bool isNull(std::string_view name) const;
-  // The whole call as one readable line, for failure messages.
-  std::string line;
-};
 
 class PluginHost {
  public:
