@@ -51,8 +51,10 @@ struct HeadlessWindow {
   std::map<std::string, ControlState, std::less<>> controls;
   std::string messageBoxes;
   std::map<TimerId, Timer> timers;
-  TimerId nextTimer = 1;
 };
+
+// Timer numbers are never reused, not even by a later window, so a stale number stops nothing.
+TimerId nextTimer = 1;
 
 // The one settings window of the process, while it exists.
 std::unique_ptr<HeadlessWindow> window;
@@ -229,7 +231,7 @@ std::string takeMessageBoxes() {
 TimerId startTimer(int milliseconds, std::function<void()> tick) {
   if (!window) return 0;
   const Millis interval = std::max(milliseconds, 1);
-  const TimerId id = window->nextTimer++;
+  const TimerId id = nextTimer++;
   window->timers.emplace(id, Timer{interval, monotonicNow() + interval, std::move(tick)});
   return id;
 }
