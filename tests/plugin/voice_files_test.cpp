@@ -74,6 +74,7 @@ TEST_F(VoiceFilesTest, AmrSourceGoesThroughFfmpegWithEachPathOneArgument) {
 TEST_F(VoiceFilesTest, OtherSourceIsDecodedAsSilkThenConverted) {
   installTools();
   writeFile("v.slk", "\x02#!SILK_V3");
+  fs::create_directories("out");
   EXPECT_EQ(HostApi::convertVoice("v.slk", "wav", "out/"), "out/v.slk.wav");
   EXPECT_EQ(calls(),
             "silkdecode\n[v.slk]\n[out/v.slk.pcm]\n"

@@ -1,6 +1,7 @@
 // devhost: loads a plug-in library as the robot host does (dlopen, AppInfo, Initialize with an
 // authorisation code), plays the host's part through libTNOffer.so and drives the plug-in from a
 // script file or from standard input. See `devhost --help`.
+#include <cstring>
 #include <dlfcn.h>
 #include <fstream>
 #include <iostream>
@@ -101,8 +102,8 @@ int main(int argc, char** argv) {
     return 1;
   }
   const char* manifest = plugin.function<const char* (*)()>("AppInfo")();
-  std::cout << "devhost: loaded " << pluginPath << "\n"
-            << "manifest: " << taoke::gbkToUtf8(manifest ? manifest : "") << "\n";
+  std::cout << "devhost: loaded " << pluginPath << " (manifest of " << (manifest ? std::strlen(manifest) : 0)
+            << " bytes; `appinfo` prints it)\n";
   const int initialized = plugin.function<int32_t (*)(int32_t, int32_t)>("Initialize")(authCode, 0);
   std::cout << "Initialize(" << authCode << ", 0) -> " << initialized << "\n";
 
