@@ -13,8 +13,8 @@ namespace {
 // Bounds of the work one execution may do: enough for every pattern of the plug-in on any chat
 // message or page head, small enough that catastrophic backtracking ends within milliseconds.
 constexpr std::uint32_t kMatchLimit = 1'000'000;
-constexpr std::uint32_t kDepthLimit = 10'000;
-constexpr std::uint32_t kHeapLimitKibibytes = 16 * 1024;
+constexpr std::uint32_t kDepthLimit = 100'000;
+constexpr std::uint32_t kHeapLimitKibibytes = 64 * 1024;
 
 struct CodeFree {
   void operator()(pcre2_code* code) const { pcre2_code_free(code); }

@@ -38,6 +38,9 @@ INSTANTIATE_TEST_SUITE_P(
         Utf16Case{"oddFinalByteIgnored", {0x41, 0x00, 0x42}, "A"},
         // e + combining acute is written through the precomposed U+00E9, which GBK has (A8 A6).
         Utf16Case{"combiningMarkComposed", {0x65, 0x00, 0x01, 0x03}, "\xA8\xA6"},
+        Utf16Case{"noPrecomposedForm", {0x71, 0x00, 0x01, 0x03}, "q?"},
+        // Only base + mark pairs are composed: a compatibility ideograph keeps its own code.
+        Utf16Case{"compatibilityIdeographKept", {0x0C, 0xFA}, "\xFE\x40"},
         Utf16Case{"missingFromGbkIsQuestionMark", {0x41, 0x00, 0xAC, 0xD5}, "A?"},  // Hangul U+D5AC
         Utf16Case{"unpairedSurrogate", {0x00, 0xD8, 0x41, 0x00}, "?A"}),
     [](const auto& info) { return std::string(info.param.name); });

@@ -182,6 +182,14 @@ TEST(RegexObj, HostileSubjectFailsInsteadOfHanging) {
   EXPECT_EQ(regex.matchCount(), 0);
 }
 
+// A lazy scan over a long page head stays within the bounds.
+TEST(RegexObj, LongSubjectWithinTheBounds) {
+  RegexObj regex;
+  const std::string page = "<meta " + std::string(50000, 'x') + " charset=utf-8>";
+  EXPECT_TRUE(regex.create(kMetaCharset, page));
+  EXPECT_EQ(regex.subMatchText(1, 1), "utf-8");
+}
+
 TEST(RegexObj, CopyKeepsMatchesAndSubject) {
   RegexObj regex;
   regex.create("\\d+", "a12b345");
