@@ -1,6 +1,7 @@
 #include "plugin_host.h"
 
 #include <cstdlib>
+#include <filesystem>
 #include <dlfcn.h>
 #include <stdexcept>
 
@@ -62,6 +63,33 @@ using NoArguments = int32_t (*)();
 std::string PluginHost::buildDirectory() {
   const char* configured = std::getenv("TAOKE_BUILD_DIR");
   return configured != nullptr && *configured != '\0' ? std::string(configured) : std::string(".");
+}
+
+namespace {
+
+struct OwnRunDirectory {
+  std::filesystem::path path;
+  ~OwnRunDirectory() {
+    std::error_code ignored;
+    if (!path.empty()) std::filesystem::remove_all(path, ignored);
+  }
+};
+
+}  // namespace
+
+std::string PluginHost::useOwnRunDirectory(const std::string& testHostLibrary) {
+  static OwnRunDirectory directory;
+  if (!directory.path.empty()) return directory.path.string();
+  const std::filesystem::path build = buildDirectory();
+  std::string pattern = (std::filesystem::temp_directory_path() / "taoke_run_XXXXXX").string();
+  if (mkdtemp(pattern.data()) == nullptr) throw std::runtime_error("cannot make a run directory");
+  directory.path = pattern;
+  std::filesystem::copy_file(build / "libtaoke.so", directory.path / "libtaoke.so");
+  const std::filesystem::path host =
+      testHostLibrary.empty() ? build / "libTNOffer.so" : build / "tests" / testHostLibrary;
+  std::filesystem::copy_file(host, directory.path / "libTNOffer.so");
+  setenv("TAOKE_BUILD_DIR", directory.path.c_str(), 1);
+  return directory.path.string();
 }
 
 PluginHost::PluginHost(std::int32_t authCode) {

@@ -105,8 +105,15 @@ class PluginHost {
   std::vector<std::string> uiTakeMessageBoxes();
   std::int32_t uiClose();
 
-  // Where the libraries were loaded from.
+  // Where the libraries are loaded from: TAOKE_BUILD_DIR, else the current directory.
   static std::string buildDirectory();
+
+  // Copies libtaoke.so and a host library (by default libTNOffer.so; given as a file name in the
+  // build directory's tests/ folder, it is copied under the name libTNOffer.so) into a fresh
+  // directory of this process's own and loads them from there, so that the configuration file
+  // beside the plug-in belongs to this test program alone. Call before the first PluginHost is
+  // made; the directory goes when the process ends. Returns the directory.
+  static std::string useOwnRunDirectory(const std::string& testHostLibrary = "");
 };
 
 }  // namespace taoke::testing
