@@ -147,10 +147,14 @@ std::string fetchPage(FetchPageRequest& request, const Transport& transport) {
   wire.headerLines = *headerLines;
   wire.body = bodyOf(request);
   wire.proxy = proxyTextFor(request.proxy, url->secure);
-  wire.serverUser = request.user;
-  wire.serverPassword = request.password;
-  wire.proxyUser = request.proxyUser;
-  wire.proxyPassword = request.proxyPassword;
+  if (!request.user.empty() && !request.password.empty()) {
+    wire.serverUser = request.user;
+    wire.serverPassword = request.password;
+  }
+  if (!request.proxyUser.empty() && !request.proxyPassword.empty()) {
+    wire.proxyUser = request.proxyUser;
+    wire.proxyPassword = request.proxyPassword;
+  }
   wire.followRedirects = !request.noRedirect;
   wire.connectTimeoutMs = wire.stallTimeoutMs = timeoutMs(request.timeoutSeconds);
 

@@ -27,7 +27,7 @@ struct TransportRequest {
   std::vector<std::string> headerLines;  // "Name: value", sent as they are, in order
   std::optional<Bytes> body;             // when present (even empty), sent with Content-Length
   std::string proxy;                     // proxy text (see proxy_list.h); "" for a direct connection
-  std::string serverUser, serverPassword;  // Basic authentication, when both are set
+  std::string serverUser, serverPassword;  // Basic authentication, when a user is set
   std::string proxyUser, proxyPassword;
   bool followRedirects = true;
   // Cookies set by the answers of the call's own redirects are sent on its next hops.

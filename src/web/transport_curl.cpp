@@ -151,12 +151,12 @@ void setSwitches(CURL* curl, const TransportRequest& request) {
   const std::string proxyUrl = proxy.empty() ? "" : "http://" + proxy;
   curl_easy_setopt(curl, CURLOPT_PROXY, proxyUrl.c_str());
   curl_easy_setopt(curl, CURLOPT_SUPPRESS_CONNECT_HEADERS, 1L);
-  if (!request.serverUser.empty() && !request.serverPassword.empty()) {
+  if (!request.serverUser.empty()) {
     curl_easy_setopt(curl, CURLOPT_HTTPAUTH, static_cast<long>(CURLAUTH_BASIC));
     curl_easy_setopt(curl, CURLOPT_USERNAME, request.serverUser.c_str());
     curl_easy_setopt(curl, CURLOPT_PASSWORD, request.serverPassword.c_str());
   }
-  if (!request.proxyUser.empty() && !request.proxyPassword.empty()) {
+  if (!request.proxyUser.empty()) {
     curl_easy_setopt(curl, CURLOPT_PROXYAUTH, static_cast<long>(CURLAUTH_BASIC));
     curl_easy_setopt(curl, CURLOPT_PROXYUSERNAME, request.proxyUser.c_str());
     curl_easy_setopt(curl, CURLOPT_PROXYPASSWORD, request.proxyPassword.c_str());
