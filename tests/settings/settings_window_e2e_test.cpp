@@ -124,7 +124,7 @@ TEST_F(SettingsWindow, SavingTwiceWritesTheSameFileWithOneLinePerKey) {
     const auto header = first.find("[" + std::string(box.section) + "]\r\n");
     ASSERT_NE(header, std::string::npos) << box.section;
     const auto next = first.find("\r\n[", header + 1);
-    const std::string body = first.substr(header, next == std::string::npos ? std::string::npos : next - header);
+    const std::string body = first.substr(header, next == std::string::npos ? std::string::npos : next + 2 - header);
     EXPECT_NE(body.find("\r\n" + std::string(box.key) + "=" + value + "\r\n"), std::string::npos) << box.key;
   }
   EXPECT_NE(first.find("[监控群]\r\n监控群号=555#\r\n"), std::string::npos);
