@@ -24,11 +24,12 @@ void ByteWriter::appendInt64(std::int64_t value) { appendBigEndian(static_cast<s
 
 void ByteWriter::appendText(std::string_view text) { bytes_.insert(bytes_.end(), text.begin(), text.end()); }
 
-void ByteWriter::appendText16(std::string_view text) {
-  std::size_t kept = text.size() <= kMaxField ? text.size() : 0;
+void ByteWriter::appendText16(std::string_view text, std::size_t maxBytes) {
+  const std::size_t limit = std::min(maxBytes, kMaxField);
+  std::size_t kept = text.size() <= limit ? text.size() : 0;
   while (kept < text.size()) {
     const std::size_t next = kept + gbkCharLength(text, kept);
-    if (next > kMaxField) break;
+    if (next > limit) break;
     kept = next;
   }
   appendInt16(static_cast<std::int16_t>(kept));

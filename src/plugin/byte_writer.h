@@ -28,7 +28,8 @@ class ByteWriter {
   void appendInt64(std::int64_t value);
   // The text's bytes, without length and without a terminating zero.
   void appendText(std::string_view text);
-  void appendText16(std::string_view text);
+  // `maxBytes` (at most kMaxField) bounds the text's bytes further, for fields inside a bytes16 block.
+  void appendText16(std::string_view text, std::size_t maxBytes = kMaxField);
   void appendBytes16(const Bytes& bytes);
 
  private:

@@ -46,9 +46,10 @@ std::string KeyValuePack::serialize() const {
   ByteWriter writer;
   writer.appendInt32(static_cast<std::int32_t>(pairs_.size()));
   for (const Pair& pair : pairs_) {
+    // Key and value share one block: both are cut so that the block fits its own length prefix.
     ByteWriter block;
-    block.appendText16(pair.first);
-    block.appendText16(pair.second);
+    block.appendText16(pair.first, ByteWriter::kMaxField - 4);
+    block.appendText16(pair.second, ByteWriter::kMaxField - block.length() - 2);
     writer.appendBytes16(block.bytes());
   }
   return encodeRecordText(writer.bytes());

@@ -21,6 +21,8 @@ class KeyValuePack {
   void set(std::string_view key, std::string_view value);
   // The value of the first pair whose key equals `key` exactly; "" when there is none.
   std::string get(std::string_view key) const;
+  // A pair too long for one block keeps its key first and as much of its value as fits, whole
+  // GBK characters only.
   std::string serialize() const;
   // Removes the first pair with an equal key; false when there is none.
   bool remove(std::string_view key);

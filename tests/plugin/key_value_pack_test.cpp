@@ -48,6 +48,21 @@ TEST(KeyValuePack, SerialisedPackParsesBackToTheSamePairs) {
   EXPECT_EQ(pack.serialize(), packText(pack.pairs()));
 }
 
+// Every length prefix still matches its bytes when a pair is longer than one block can hold.
+TEST(KeyValuePack, OverlongPairIsCutToFitItsBlock) {
+  std::string value;
+  for (int i = 0; i < 20000; ++i) value += "\xD6\xD0";
+  KeyValuePack pack;
+  pack.set("MsgFile", value);
+  KeyValuePack copy;
+  ASSERT_TRUE(copy.parse(pack.serialize()));
+  ASSERT_EQ(copy.pairs().size(), 1u);
+  EXPECT_EQ(copy.pairs()[0].first, "MsgFile");
+  const std::string& kept = copy.pairs()[0].second;
+  EXPECT_EQ(kept.size(), 32767u - 2 - 7 - 2);  // the block holds two prefixes, the key and the value
+  EXPECT_EQ(kept, value.substr(0, kept.size()));
+}
+
 TEST(KeyValuePack, EmptyPackRoundTrips) {
   KeyValuePack pack;
   EXPECT_EQ(pack.serialize(), "AAAAAA==");
