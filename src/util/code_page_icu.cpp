@@ -9,6 +9,7 @@
 #include <unicode/utf16.h>
 
 #include <memory>
+#include <type_traits>
 
 #include "util/gbk_text.h"
 
@@ -98,16 +99,25 @@ std::u16string composeCombiningMarks(std::u16string_view units) {
   return out;
 }
 
+// ASCII is the same in GBK and UTF-16, so most texts of links and tokens need no converter.
+template <typename Text>
+bool isAscii(const Text& text) {
+  for (auto c : text)
+    if (static_cast<std::uint32_t>(static_cast<std::make_unsigned_t<decltype(c)>>(c)) >= 0x80) return false;
+  return true;
+}
+
 }  // namespace
 
 std::u16string gbkToUnits(std::string_view gbk) {
+  if (isAscii(gbk)) return std::u16string(gbk.begin(), gbk.end());
   Converter converter = openConverter(kGbkConverterName);
   if (!converter) return {};
   return toUnits(converter.get(), gbk);
 }
 
 std::string unitsToGbk(std::u16string_view units) {
-  if (units.empty()) return {};
+  if (isAscii(units)) return std::string(units.begin(), units.end());
   Converter converter = openConverter(kGbkConverterName);
   if (!converter) return {};
   UErrorCode substitutionStatus = U_ZERO_ERROR;
