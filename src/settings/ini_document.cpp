@@ -80,9 +80,8 @@ bool isBlank(std::string_view line) { return stripProfileSpace(line).empty(); }
 IniDocument IniDocument::parse(std::string_view fileBytes) {
   IniDocument document;
   document.utf8WithMark_ = startsWithText(fileBytes, kUtf8Mark);
-  if (document.utf8WithMark_) fileBytes.remove_prefix(kUtf8Mark.size());
-  for (const std::string& line : splitLines(fileBytes))
-    document.lines_.push_back(document.utf8WithMark_ ? utf8ToGbk(line) : line);
+  document.lines_ = document.utf8WithMark_ ? splitLines(utf8ToGbk(fileBytes.substr(kUtf8Mark.size())))
+                                           : splitLines(fileBytes);
   return document;
 }
 
