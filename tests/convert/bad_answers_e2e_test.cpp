@@ -4,6 +4,8 @@
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>
 
+#include <ostream>
+
 #include "plugin_scenario.h"
 #include "standin_answers.h"
 
@@ -22,7 +24,7 @@ struct Converter {
   std::string converted;  // the message after a normal conversion
 };
 
-const Converter tokenMessage{"买￥AbCdEfGhIjK￥", "买【" + convertedToken("AbCdEfGhIjK") + "】"};
+const Converter tokenMessage{"买￥AbCdEfGhIjK￥", "买￥" + convertedToken("AbCdEfGhIjK") + "￥"};
 const Converter linkMessage{"看 https://s.click.taobao.com/AbCdEfG (x)",
                             "看 " + taobaoShortLink(couponLink(taobaoLink)) + " (x)"};
 const Converter jdMessage{"京东 https://u.jd.com/abc123 (x)",
@@ -37,6 +39,8 @@ struct BadAnswerCase {
   Converter converter;
   std::string sentText;  // "" when step 7 sends nothing
 };
+
+void PrintTo(const BadAnswerCase& c, std::ostream* os) { *os << c.service << " " << c.mode; }
 
 class BadAnswers : public testing::TestWithParam<BadAnswerCase> {};
 
@@ -74,7 +78,7 @@ std::vector<BadAnswerCase> badAnswerCases() {
     cases.push_back({"", "suning", mode, suningMessage, "苏宁  (x)"});
   }
   // A token or link of the wrong length is used as it comes.
-  cases.push_back({"", "tkl", "wronglen", tokenMessage, "买【" + derived("AbCdEfGhIjK", 7) + "】"});
+  cases.push_back({"", "tkl", "wronglen", tokenMessage, "买￥" + derived("AbCdEfGhIjK", 7) + "￥"});
   cases.push_back({"", "shorturl", "wronglen", linkMessage,
                    "看 https://s.click.taobao.com/" + derived(couponLink(taobaoLink), 5) + " (x)"});
   cases.push_back({"", "jd-zl", "wronglen", jdMessage,

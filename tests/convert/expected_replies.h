@@ -35,13 +35,13 @@ inline StandinProduct productOfId(std::string_view id, std::string title) {
 
 inline std::string couponReply(const StandinProduct& p) {
   return p.title + "\r\n" + p.description + "\r\n原   价:59.90元\r\n券后价:39.90元\r\n优惠券信息:满59元减20元" +
-         "\r\n优惠券开始时间:2026-12-01\r\n优惠券结束时间:2026-12-31\r\n淘口令:【" + p.token +
-         "】\r\n淘宝链接:" + p.shortLink + "\r\n" + foundClosing;
+         "\r\n优惠券开始时间:2026-12-01\r\n优惠券结束时间:2026-12-31\r\n淘口令:￥" + p.token +
+         "￥\r\n淘宝链接:" + p.shortLink + "\r\n" + foundClosing;
 }
 
 inline std::string noCouponReply(const StandinProduct& p) {
-  return p.title + "\r\n" + p.description + "\r\n价格:59.90元\r\n淘口令:【" + p.token +
-         "】\r\n淘宝链接:" + p.shortLink + "\r\n" + notFoundClosing;
+  return p.title + "\r\n" + p.description + "\r\n价格:59.90元\r\n淘口令:￥" + p.token +
+         "￥\r\n淘宝链接:" + p.shortLink + "\r\n" + notFoundClosing;
 }
 
 }  // namespace taoke::test

@@ -3,6 +3,8 @@
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>
 
+#include <ostream>
+
 #include "expected_urls.h"
 #include "plugin_scenario.h"
 #include "standin_answers.h"
@@ -47,6 +49,8 @@ struct RedirectCase {
   std::string productId;
 };
 
+void PrintTo(const RedirectCase& c, std::ostream* os) { *os << c.code; }
+
 class JdProductMarkers : public testing::TestWithParam<RedirectCase> {};
 
 TEST_P(JdProductMarkers, ProductIdComesFromTheRedirectTarget) {
@@ -71,6 +75,8 @@ struct MessageCase {
   std::string sentText;  // "" when the message is emptied
   std::string logTail;   // what the log ends with before the send lines
 };
+
+void PrintTo(const MessageCase& c, std::ostream* os) { *os << c.name; }
 
 class JdMessages : public testing::TestWithParam<MessageCase> {};
 

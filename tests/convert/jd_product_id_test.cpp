@@ -1,5 +1,7 @@
 #include <gtest/gtest.h>
 
+#include <ostream>
+
 #include "convert/jd_links.h"
 
 namespace taoke {
@@ -9,6 +11,8 @@ struct RedirectCase {
   const char* location;
   const char* productId;
 };
+
+void PrintTo(const RedirectCase& c, std::ostream* os) { *os << "\"" << c.location << "\""; }
 
 class JdProductIdTest : public testing::TestWithParam<RedirectCase> {};
 

@@ -1,5 +1,7 @@
 #include <gtest/gtest.h>
 
+#include <ostream>
+
 #include "convert/keyword_replies.h"
 
 namespace taoke {
@@ -11,6 +13,10 @@ struct KeywordCase {
   bool triggers;
   const char* words;
 };
+
+void PrintTo(const KeywordCase& c, std::ostream* os) {
+  *os << testing::PrintToString(std::string(c.message)) << " / " << testing::PrintToString(std::string(c.keyword));
+}
 
 class KeywordQueryTest : public testing::TestWithParam<KeywordCase> {};
 

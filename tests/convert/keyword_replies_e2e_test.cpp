@@ -2,6 +2,8 @@
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>
 
+#include <ostream>
+
 #include <cstdio>
 
 #include "expected_replies.h"
@@ -101,7 +103,7 @@ TEST_F(GroupReplies, ProductSearchForNothingRepliesWithTheLabelsAlone) {
   EXPECT_THAT(scenario_.takeSent(),
               ElementsAre(groupReply(otherGroup,
                                      "\r\n\r\n原   价:元\r\n券后价:元\r\n优惠券信息:\r\n优惠券开始时间:"
-                                     "\r\n优惠券结束时间:\r\n淘口令:【】\r\n淘宝链接:\r\n" +
+                                     "\r\n优惠券结束时间:\r\n淘口令:￥￥\r\n淘宝链接:\r\n" +
                                          std::string(foundClosing))));
 }
 
@@ -120,6 +122,8 @@ struct CouponCase {
   std::string reply;
 };
 
+void PrintTo(const CouponCase& c, std::ostream* os) { *os << c.name; }
+
 class CouponTokenReplies : public testing::TestWithParam<CouponCase> {};
 
 TEST_P(CouponTokenReplies, ConvertsTheShareTextsTokenAndAlwaysAsksBothServices) {
@@ -136,7 +140,7 @@ TEST_P(CouponTokenReplies, ConvertsTheShareTextsTokenAndAlwaysAsksBothServices) 
                           taobaoShortLinkUrl(converted ? encodedCouponLink(c.shareToken) : "")));
   EXPECT_THAT(scenario.takeSent(), ElementsAre(groupReply(otherGroup, c.reply)));
   const std::string token = converted ? productOfToken(c.shareToken).token : "";
-  EXPECT_EQ(scenario.takeLog(), "转换口令完成：【" + token + "】");
+  EXPECT_EQ(scenario.takeLog(), "转换口令完成：￥" + token + "￥");
 }
 
 INSTANTIATE_TEST_SUITE_P(
@@ -149,7 +153,7 @@ INSTANTIATE_TEST_SUITE_P(
         CouponCase{"without_markers", "领券随便说说", "", "遇到未知口令，请联系Marven"},
         // A share text whose token the service does not know: every field is empty.
         CouponCase{"unknown_token", "领券这行话NOTOK转移至", "NOTOK",
-                   "\r\n\r\n价格:元\r\n淘口令:【】\r\n淘宝链接:\r\n" + std::string(notFoundClosing)}),
+                   "\r\n\r\n价格:元\r\n淘口令:￥￥\r\n淘宝链接:\r\n" + std::string(notFoundClosing)}),
     [](const auto& info) { return std::string(info.param.name); });
 
 TEST(GroupReplyOrder, ShoppingPageThenProductSearchThenCouponToken) {

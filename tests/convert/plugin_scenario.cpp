@@ -50,8 +50,8 @@ PluginScenario::PluginScenario(std::vector<IniValue> config) {
   setText("编辑框_appKey", operatorAppKey);
   setText("编辑框_SID", operatorSid);
   setText("编辑框_PID", operatorPid);
-  setText("编辑框_前符号", "【");
-  setText("编辑框_后符号", "】");
+  setText("编辑框_前符号", "￥");
+  setText("编辑框_后符号", "￥");
   setText("编辑框_万能appkey", "wkey");
   setText("编辑框_万能sid", "wsid");
   setText("编辑框_万能pid", "wpid");

@@ -53,7 +53,7 @@ class PluginScenario {
  public:
   // Writes the configuration file (forward groups 2001#2002#, no pairs, no blocked words unless
   // given), opens the window and sets: watched group 3001, conversion on, forward-all off, the
-  // operator's affiliate, universal, JD and Suning settings, marks "【" and "】", the tail.
+  // operator's affiliate, universal, JD and Suning settings, marks "￥" and "￥", the tail.
   explicit PluginScenario(std::vector<IniValue> config = {});
   ~PluginScenario();
 

@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include <ostream>
+
 namespace taoke {
 namespace {
 
@@ -9,6 +11,8 @@ struct QueryValueCase {
   const char* value;
   const char* encoded;
 };
+
+void PrintTo(const QueryValueCase& c, std::ostream* os) { *os << testing::PrintToString(std::string(c.value)); }
 
 class QueryValueTest : public testing::TestWithParam<QueryValueCase> {};
 

@@ -2,6 +2,8 @@
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>
 
+#include <ostream>
+
 #include "expected_urls.h"
 #include "plugin_scenario.h"
 #include "standin_answers.h"
@@ -51,6 +53,8 @@ struct LinkCase {
   std::vector<std::string> requestUrls;
   std::string sentText;  // "" when step 7 sends nothing
 };
+
+void PrintTo(const LinkCase& c, std::ostream* os) { *os << c.name; }
 
 class TaobaoLinkForms : public testing::TestWithParam<LinkCase> {};
 

@@ -3,6 +3,8 @@
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>
 
+#include <ostream>
+
 #include "expected_urls.h"
 #include "plugin_scenario.h"
 #include "standin_answers.h"
@@ -13,7 +15,7 @@ namespace {
 using testing::ElementsAre;
 using testing::ElementsAreArray;
 
-std::string marked(std::string_view token) { return "【" + convertedToken(token) + "】"; }
+std::string marked(std::string_view token) { return "￥" + convertedToken(token) + "￥"; }
 
 struct TokenCase {
   const char* name;
@@ -21,6 +23,8 @@ struct TokenCase {
   std::vector<std::string> requestedTokens;  // as encoded in the URL, in order
   std::string sentText;
 };
+
+void PrintTo(const TokenCase& c, std::ostream* os) { *os << c.name; }
 
 class TaobaoTokens : public testing::TestWithParam<TokenCase> {};
 
@@ -82,8 +86,9 @@ TEST(TaobaoTokenConversion, EmptyMarksLeaveTheBareToken) {
   PluginScenario scenario;
   scenario.setText("编辑框_前符号", "");
   scenario.setText("编辑框_后符号", "");
-  scenario.groupMessage(watchedGroup, "抢￥AbCdEfGhIjK￥购");
-  EXPECT_EQ(scenario.takeSent().at(0), forwarded(2001, "抢" + convertedToken("AbCdEfGhIjK") + "购"));
+  // Without marks the message needs another marker to be forwarded at all.
+  scenario.groupMessage(watchedGroup, "抢￥AbCdEfGhIjK￥购(x)");
+  EXPECT_EQ(scenario.takeSent().at(0), forwarded(2001, "抢" + convertedToken("AbCdEfGhIjK") + "购(x)"));
 }
 
 TEST(TaobaoTokenConversion, ApologyFallsBackToTheUniversalApiByPost) {
@@ -97,7 +102,7 @@ TEST(TaobaoTokenConversion, ApologyFallsBackToTheUniversalApiByPost) {
   EXPECT_EQ(requests[1].url, universalTokenUrl("SORRYfGhIjK"));
   EXPECT_EQ(requests[1].method, "POST");
   EXPECT_EQ(requests[1].body, "");
-  const std::string sent = "【" + universalToken("SORRYfGhIjK") + "】";
+  const std::string sent = "￥" + universalToken("SORRYfGhIjK") + "￥";
   EXPECT_THAT(scenario.takeSent(), ElementsAre(forwarded(2001, sent), forwarded(2002, sent)));
   EXPECT_EQ(scenario.text("编辑框_万能金币余额"), "  99");
   EXPECT_EQ(scenario.takeLog(), "发现淘宝口令\r\nSORRYfGhIjK\r\n淘宝正在转链\r\n发送成功2001\r\n发送成功2002\r\n");
@@ -107,7 +112,7 @@ TEST(TaobaoTokenConversion, UnusableUniversalAnswerLeavesTheMarksAlone) {
   PluginScenario scenario;
   scenario.services().setMode("wan", "html");
   scenario.groupMessage(watchedGroup, "买￥SORRYfGhIjK￥");
-  EXPECT_EQ(scenario.takeSent().at(0), forwarded(2001, "买【】"));
+  EXPECT_EQ(scenario.takeSent().at(0), forwarded(2001, "买￥￥"));
   EXPECT_EQ(scenario.text("编辑框_万能金币余额"), "  ");
 }
 

@@ -37,8 +37,8 @@ TEST_F(PrivateReplies, CouponAnswerGoesBackThroughTheTemporarySession) {
   scenario_.privateMessage(2, firstNumber, secondNumber, "领券复制这行话￥AbCdEfGhIjK￥转移至淘宝");
   EXPECT_THAT(scenario_.takeSent(),
               ElementsAre(privateAnswer(couponReply(productOfToken("￥AbCdEfGhIjK￥")))));
-  EXPECT_EQ(scenario_.takeLog(), "发现私聊搜券消息\r\n发现私聊口令：￥AbCdEfGhIjK￥转换口令完成：【" +
-                                     productOfToken("￥AbCdEfGhIjK￥").token + "】");
+  EXPECT_EQ(scenario_.takeLog(), "发现私聊搜券消息\r\n发现私聊口令：￥AbCdEfGhIjK￥转换口令完成：￥" +
+                                     productOfToken("￥AbCdEfGhIjK￥").token + "￥");
 }
 
 TEST_F(PrivateReplies, ShoppingPageUsesThePrivateHeader) {
@@ -71,7 +71,7 @@ TEST_F(PrivateReplies, SharedKeywordGetsTheCouponAnswerFirstThenTheProduct) {
   ASSERT_EQ(sent.size(), 2u);
   EXPECT_EQ(sent[0], privateAnswer("遇到未知口令，请联系Marven"));
   EXPECT_THAT(sent[1].text, testing::StartsWith("\r\n\r\n原   价:"));
-  EXPECT_EQ(scenario_.takeLog(), "发现私聊搜券消息\r\n发现私聊口令：转换口令完成：【】发现私聊购买消息\r\n");
+  EXPECT_EQ(scenario_.takeLog(), "发现私聊搜券消息\r\n发现私聊口令：转换口令完成：￥￥发现私聊购买消息\r\n");
 }
 
 TEST_F(PrivateReplies, EverySwitchOffAnswersNothing) {
