@@ -7,6 +7,7 @@
 # with taoke_fuzzer() under fuzz/ is built and every executable in build-fuzz/fuzz/ is run. Seeds come from fuzz/<layer>/corpus/<target>/
 # when that directory exists; new inputs go to build-fuzz/corpus/<target>/, logs to
 # build-fuzz/logs/<target>.log. Stops with an error at the first target that finds a fault.
+# TAOKE_FUZZ_OPTIONS adds libFuzzer options to every run, e.g. TAOKE_FUZZ_OPTIONS="-max_len=256".
 set -euo pipefail
 
 root="$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)"
@@ -45,7 +46,9 @@ for target in "${targets[@]}"; do
   done
   log="$build/logs/$target.log"
   echo "fuzz: $target, $runs runs"
+  read -r -a extraOptions <<<"${TAOKE_FUZZ_OPTIONS:-}"
   if ! "$executable" -runs="$runs" -seed=1 -print_final_stats=1 -artifact_prefix="$build/logs/$target-" \
+      "${extraOptions[@]}" \
       "$corpus" "${seeds[@]}" >"$log" 2>&1; then
     tail -n 40 "$log" >&2
     echo "fuzz: $target found a fault; see $log" >&2
