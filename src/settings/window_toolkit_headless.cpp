@@ -107,10 +107,17 @@ void runDueTimers() {
     found->second.due = monotonicNow() + found->second.interval;
     found->second.running = true;
     const std::function<void()> tick = found->second.tick;  // the timer may be stopped while it runs
+    // A tick that fails (a host function missing) leaves its timer ready to run again.
+    const struct RunningMark {
+      TimerId id;
+      ~RunningMark() {
+        if (!window) return;
+        if (const auto still = window->timers.find(id); still != window->timers.end())
+          still->second.running = false;
+      }
+    } mark{id};
     tick();
     if (!window) return;
-    if (const auto still = window->timers.find(id); still != window->timers.end())
-      still->second.running = false;
   }
 }
 

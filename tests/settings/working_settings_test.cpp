@@ -2,6 +2,7 @@
 #include <gtest/gtest.h>
 
 #include <set>
+#include <stdexcept>
 
 #include "settings/settings_buttons.h"
 #include "settings/settings_controls.h"
@@ -101,6 +102,19 @@ TEST_F(WorkingSettings, ATickMayStopItselfOrCloseTheWindow) {
   pumpWait(100);
   EXPECT_EQ(ticks, 1);
   EXPECT_FALSE(windowCreated());
+}
+
+// A failing tick (a host function missing) reaches the caller of the wait and its timer runs on.
+TEST_F(WorkingSettings, ATimerWhoseTickFailedRunsAgain) {
+  openSettingsWindow();
+  int ticks = 0;
+  startTimer(10, [&] {
+    ++ticks;
+    throw std::runtime_error("host function missing");
+  });
+  EXPECT_THROW(pumpWait(50), std::runtime_error);
+  EXPECT_THROW(pumpWait(50), std::runtime_error);
+  EXPECT_EQ(ticks, 2);
 }
 
 TEST(SettingsControls, NamesAreUniqueContainersExistAndEveryButtonHasAHandler) {
