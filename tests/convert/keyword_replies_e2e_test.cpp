@@ -115,10 +115,16 @@ TEST_F(GroupReplies, KeywordNotAtTheStartTriggersNothing) {
   EXPECT_THAT(scenario_.takeSent(), IsEmpty());
 }
 
+// The share token goes out with its characters as UTF-8, percent-encoded by the engine; the
+// service sees the UTF-8 bytes.
+const std::string yenUtf8 = "\xEF\xBF\xA5";
+const std::string yenInUrl = "%EF%BF%A5";
+
 struct CouponCase {
   const char* name;
   std::string message;
-  std::string shareToken;  // as sent
+  std::string shareTokenInUrl;
+  std::string shareTokenReceived;
   std::string reply;
 };
 
@@ -134,25 +140,28 @@ TEST_P(CouponTokenReplies, ConvertsTheShareTextsTokenAndAlwaysAsksBothServices) 
   scenario.takeLog();
   scenario.groupMessage(otherGroup, c.message);
 
-  const bool converted = !c.shareToken.empty() && c.shareToken.find("NOTOK") == std::string::npos;
+  const std::string& received = c.shareTokenReceived;
+  const bool converted = !received.empty() && received.find("NOTOK") == std::string::npos;
   EXPECT_THAT(scenario.services().requestUrls(),
-              ElementsAre(tokenConversionUrl(c.shareToken),
-                          taobaoShortLinkUrl(converted ? encodedCouponLink(c.shareToken) : "")));
+              ElementsAre(tokenConversionUrl(c.shareTokenInUrl),
+                          taobaoShortLinkUrl(converted ? encodedCouponLink(received) : "")));
   EXPECT_THAT(scenario.takeSent(), ElementsAre(groupReply(otherGroup, c.reply)));
-  const std::string token = converted ? productOfToken(c.shareToken).token : "";
+  const std::string token = converted ? productOfToken(received).token : "";
   EXPECT_EQ(scenario.takeLog(), "转换口令完成：￥" + token + "￥");
 }
 
 INSTANTIATE_TEST_SUITE_P(
     ShareTexts, CouponTokenReplies,
     testing::Values(
-        CouponCase{"with_coupon", "领券复制这行话￥AbCdEfGhIjK￥转移至淘宝", "￥AbCdEfGhIjK￥",
-                   couponReply(productOfToken("￥AbCdEfGhIjK￥"))},
-        CouponCase{"without_coupon", "领券复制这行话￥NOCOUPONhIj￥转移至淘宝", "￥NOCOUPONhIj￥",
-                   noCouponReply(productOfToken("￥NOCOUPONhIj￥"))},
-        CouponCase{"without_markers", "领券随便说说", "", "遇到未知口令，请联系Marven"},
+        CouponCase{"with_coupon", "领券复制这行话￥AbCdEfGhIjK￥转移至淘宝",
+                   yenInUrl + "AbCdEfGhIjK" + yenInUrl, yenUtf8 + "AbCdEfGhIjK" + yenUtf8,
+                   couponReply(productOfToken(yenUtf8 + "AbCdEfGhIjK" + yenUtf8))},
+        CouponCase{"without_coupon", "领券复制这行话￥NOCOUPONhIj￥转移至淘宝",
+                   yenInUrl + "NOCOUPONhIj" + yenInUrl, yenUtf8 + "NOCOUPONhIj" + yenUtf8,
+                   noCouponReply(productOfToken(yenUtf8 + "NOCOUPONhIj" + yenUtf8))},
+        CouponCase{"without_markers", "领券随便说说", "", "", "遇到未知口令，请联系Marven"},
         // A share text whose token the service does not know: every field is empty.
-        CouponCase{"unknown_token", "领券这行话NOTOK转移至", "NOTOK",
+        CouponCase{"unknown_token", "领券这行话NOTOK转移至", "NOTOK", "NOTOK",
                    "\r\n\r\n价格:元\r\n淘口令:￥￥\r\n淘宝链接:\r\n" + std::string(notFoundClosing)}),
     [](const auto& info) { return std::string(info.param.name); });
 

@@ -35,10 +35,11 @@ class PrivateReplies : public testing::Test {
 
 TEST_F(PrivateReplies, CouponAnswerGoesBackThroughTheTemporarySession) {
   scenario_.privateMessage(2, firstNumber, secondNumber, "领券复制这行话￥AbCdEfGhIjK￥转移至淘宝");
-  EXPECT_THAT(scenario_.takeSent(),
-              ElementsAre(privateAnswer(couponReply(productOfToken("￥AbCdEfGhIjK￥")))));
+  // The service receives the share token's characters as UTF-8.
+  const StandinProduct product = productOfToken("\xEF\xBF\xA5" "AbCdEfGhIjK" "\xEF\xBF\xA5");
+  EXPECT_THAT(scenario_.takeSent(), ElementsAre(privateAnswer(couponReply(product))));
   EXPECT_EQ(scenario_.takeLog(), "发现私聊搜券消息\r\n发现私聊口令：￥AbCdEfGhIjK￥转换口令完成：￥" +
-                                     productOfToken("￥AbCdEfGhIjK￥").token + "￥");
+                                     product.token + "￥");
 }
 
 TEST_F(PrivateReplies, ShoppingPageUsesThePrivateHeader) {

@@ -201,6 +201,22 @@ TEST_F(SettingsWindow, LoadAllGroupsListsNumberAndNameOnAlternatingLines) {
   EXPECT_EQ(calls[0].number("robot"), 10001);
 }
 
+// Without a logged-in account the request goes for account 0 and the account is asked for
+// again next time; once learned it is kept.
+TEST_F(SettingsWindow, RobotAccountIsAskedForUntilKnownThenKept) {
+  host.uiClick("按钮_载入群聊");
+  host.addLoginAccount(10002);
+  host.uiClick("按钮_载入群聊");
+  host.uiClick("按钮_载入群聊");
+  std::vector<std::string> calls;
+  for (const auto& call : host.takeCalls()) {
+    calls.push_back(call.function);
+    if (call.function == "TN_getGroupList") calls.back() += " " + std::to_string(call.number("robot"));
+  }
+  EXPECT_EQ(calls, (std::vector<std::string>{"TN_getLoginQQList", "TN_getGroupList 0", "TN_getLoginQQList",
+                                             "TN_getGroupList 10002", "TN_getGroupList 10002"}));
+}
+
 TEST_F(SettingsWindow, LoadAllGroupsWithNoGroupsLeavesTheBoxEmpty) {
   host.uiSetText("编辑框_所有群", "old");
   host.uiClick("按钮_载入群聊");

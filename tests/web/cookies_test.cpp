@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include <ostream>
+
 namespace taoke {
 namespace {
 
@@ -10,6 +12,8 @@ struct CollectCase {
   std::vector<std::string> lines;
   std::string initial, expected;
 };
+
+void PrintTo(const CollectCase& c, std::ostream* os) { *os << c.name; }
 
 class CollectSetCookiesTest : public testing::TestWithParam<CollectCase> {};
 
@@ -33,6 +37,8 @@ struct MergeCase {
   const char* name;
   std::string sent, received, expected, sentAfter, receivedAfter;
 };
+
+void PrintTo(const MergeCase& c, std::ostream* os) { *os << c.name; }
 
 class MergeCookiesTest : public testing::TestWithParam<MergeCase> {};
 

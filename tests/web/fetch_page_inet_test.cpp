@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include <ostream>
+
 #include <functional>
 
 #include "http/loopback_server.h"
@@ -21,6 +23,8 @@ struct UrlCase {
   int port;
   std::string path;
 };
+
+void PrintTo(const UrlCase& c, std::ostream* os) { *os << c.name; }
 
 class UrlParserTest : public ::testing::TestWithParam<UrlCase> {};
 
@@ -53,6 +57,8 @@ struct InetWireCase {
   std::function<void(FetchPageInetRequest&)> adjust;
   std::string expectedRequest;  // "{host}" and "{url}" stand for the server's address and the URL
 };
+
+void PrintTo(const InetWireCase& c, std::ostream* os) { *os << c.name; }
 
 class FetchPageInetWireTest : public ::testing::TestWithParam<InetWireCase> {};
 
@@ -150,6 +156,8 @@ struct InetAnswerCase {
   std::string body, receivedCookies;
   std::function<void(const std::string&)> checkHead;
 };
+
+void PrintTo(const InetAnswerCase& c, std::ostream* os) { *os << c.name; }
 
 class FetchPageInetAnswerTest : public ::testing::TestWithParam<InetAnswerCase> {};
 

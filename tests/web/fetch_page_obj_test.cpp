@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include <ostream>
+
 #include <functional>
 
 #include "http/loopback_server.h"
@@ -21,6 +23,8 @@ struct ObjWireCase {
   std::string expectedRequest;  // "{host}" and "{url}" stand for the server's address and the URL
   std::string expectedHeaders;  // the caller's extraHeaders afterwards
 };
+
+void PrintTo(const ObjWireCase& c, std::ostream* os) { *os << c.name; }
 
 class FetchPageObjWireTest : public ::testing::TestWithParam<ObjWireCase> {};
 
@@ -120,6 +124,8 @@ struct ObjCookieCase {
   std::string received;
 };
 
+void PrintTo(const ObjCookieCase& c, std::ostream* os) { *os << c.name; }
+
 class FetchPageObjCookieTest : public ::testing::TestWithParam<ObjCookieCase> {};
 
 TEST_P(FetchPageObjCookieTest, ReceivedCookiesStartEmpty) {
@@ -172,6 +178,8 @@ struct ObjCompositionCase {
   std::function<void(FetchPageObjRequest&)> adjust;
   std::function<void(const TransportRequest&)> check;
 };
+
+void PrintTo(const ObjCompositionCase& c, std::ostream* os) { *os << c.name; }
 
 class FetchPageObjCompositionTest : public ::testing::TestWithParam<ObjCompositionCase> {};
 

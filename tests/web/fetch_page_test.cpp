@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include <ostream>
+
 #include <functional>
 
 #include "http/loopback_server.h"
@@ -37,6 +39,8 @@ struct WireCase {
   std::function<void(FetchPageRequest&)> adjust;
   std::string expected;  // "{host}" stands for the server's address
 };
+
+void PrintTo(const WireCase& c, std::ostream* os) { *os << c.name; }
 
 class FetchPageWireTest : public ::testing::TestWithParam<WireCase> {};
 
@@ -124,6 +128,8 @@ struct CompositionCase {
   std::function<void(const TransportRequest&)> check;
 };
 
+void PrintTo(const CompositionCase& c, std::ostream* os) { *os << c.name; }
+
 class FetchPageCompositionTest : public ::testing::TestWithParam<CompositionCase> {};
 
 TEST_P(FetchPageCompositionTest, PassesTheSwitches) {
@@ -190,6 +196,8 @@ struct RefusedCase {
   std::function<void(FetchPageRequest&)> adjust;
   std::string status;
 };
+
+void PrintTo(const RefusedCase& c, std::ostream* os) { *os << c.name; }
 
 class FetchPageRefusedTest : public ::testing::TestWithParam<RefusedCase> {};
 
@@ -273,6 +281,8 @@ struct CookieCase {
   std::string setCookieLines, cookies, receivedBefore, receivedAfter, cookiesAfter;
 };
 
+void PrintTo(const CookieCase& c, std::ostream* os) { *os << c.name; }
+
 class FetchPageCookieTest : public ::testing::TestWithParam<CookieCase> {};
 
 TEST_P(FetchPageCookieTest, FoldsAndMergesReceivedCookies) {
@@ -318,6 +328,8 @@ struct CharsetCase {
   std::string body;      // after the tag
   std::string expected;  // after the padding and the tag
 };
+
+void PrintTo(const CharsetCase& c, std::ostream* os) { *os << c.name; }
 
 class FetchPageCharsetTest : public ::testing::TestWithParam<CharsetCase> {};
 
@@ -421,6 +433,8 @@ struct BrokenAnswerCase {
   std::function<Reply()> reply;
   std::string result, status;
 };
+
+void PrintTo(const BrokenAnswerCase& c, std::ostream* os) { *os << c.name; }
 
 class FetchPageBrokenAnswerTest : public ::testing::TestWithParam<BrokenAnswerCase> {};
 

@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include <ostream>
+
 namespace taoke {
 namespace {
 
@@ -9,6 +11,8 @@ struct NormaliseCase {
   const char* name;
   std::string block, expected;
 };
+
+void PrintTo(const NormaliseCase& c, std::ostream* os) { *os << c.name; }
 
 class NormaliseHeadersTest : public testing::TestWithParam<NormaliseCase> {};
 
@@ -35,6 +39,8 @@ struct ValueCase {
   std::string block, header, expected;
 };
 
+void PrintTo(const ValueCase& c, std::ostream* os) { *os << c.name; }
+
 class HeaderValueTest : public testing::TestWithParam<ValueCase> {};
 
 TEST_P(HeaderValueTest, FindsFirstLineWithTheName) {
@@ -55,6 +61,8 @@ struct LineCase {
   const char* name;
   std::string line, headerName, value;
 };
+
+void PrintTo(const LineCase& c, std::ostream* os) { *os << c.name; }
 
 class HeaderLineTest : public testing::TestWithParam<LineCase> {};
 

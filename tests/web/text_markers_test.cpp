@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include <ostream>
+
 namespace taoke {
 namespace {
 
@@ -12,6 +14,8 @@ struct BetweenCase {
   bool caseInsensitive;
   std::string expected;
 };
+
+void PrintTo(const BetweenCase& c, std::ostream* os) { *os << c.name; }
 
 class TextBetweenTest : public testing::TestWithParam<BetweenCase> {};
 
@@ -47,6 +51,8 @@ struct SideCase {
   bool caseInsensitive;
   std::string left, right;
 };
+
+void PrintTo(const SideCase& c, std::ostream* os) { *os << c.name; }
 
 class TextSidesTest : public testing::TestWithParam<SideCase> {};
 

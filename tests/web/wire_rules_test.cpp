@@ -1,6 +1,8 @@
 // The portable rules under the transport: connect-to entries, proxy texts, URL parts, header lines.
 #include <gtest/gtest.h>
 
+#include <ostream>
+
 #include "web/connect_to.h"
 #include "web/headers.h"
 #include "web/proxy_list.h"
@@ -14,6 +16,8 @@ struct ConnectToCase {
   std::string text;
   std::vector<std::string> rules;  // written back
 };
+
+void PrintTo(const ConnectToCase& c, std::ostream* os) { *os << c.name; }
 
 class ConnectToTest : public ::testing::TestWithParam<ConnectToCase> {};
 
@@ -50,6 +54,8 @@ struct ProxyCase {
   std::string text, scheme, expected;
 };
 
+void PrintTo(const ProxyCase& c, std::ostream* os) { *os << c.name; }
+
 class ProxyForSchemeTest : public ::testing::TestWithParam<ProxyCase> {};
 
 TEST_P(ProxyForSchemeTest, PicksTheEntryForTheScheme) {
@@ -81,6 +87,8 @@ struct SplitCase {
   int port;
   std::string target;
 };
+
+void PrintTo(const SplitCase& c, std::ostream* os) { *os << c.name; }
 
 class SplitUrlTest : public ::testing::TestWithParam<SplitCase> {};
 
@@ -116,6 +124,8 @@ struct TargetCase {
   std::string target, wire;
 };
 
+void PrintTo(const TargetCase& c, std::ostream* os) { *os << c.name; }
+
 class WireTargetTest : public ::testing::TestWithParam<TargetCase> {};
 
 TEST_P(WireTargetTest, EncodesOnlyWhatCannotStandInARequestLine) {
@@ -137,6 +147,8 @@ struct HeaderLineCase {
   std::string line;
   bool sendable;
 };
+
+void PrintTo(const HeaderLineCase& c, std::ostream* os) { *os << c.name; }
 
 class SendableHeaderLineTest : public ::testing::TestWithParam<HeaderLineCase> {};
 
