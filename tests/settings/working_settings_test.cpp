@@ -64,7 +64,7 @@ TEST_F(WorkingSettings, TimersRunWhileWaitingAndEndWithTheWindow) {
   int ticks = 0;
   startTimer(20, [&] { ++ticks; });
   pumpWait(210);
-  EXPECT_GE(ticks, 8);
+  EXPECT_GE(ticks, 3);  // a loaded machine may oversleep; a timer never catches up in bursts
   EXPECT_LE(ticks, 11);
   closeSettingsWindow();
   const int before = ticks;
@@ -87,7 +87,7 @@ TEST_F(WorkingSettings, ATickIsNeverEnteredTwice) {
   startTimer(10, [&] { ++others; });
   pumpWait(200);
   EXPECT_EQ(deepest, 1);
-  EXPECT_GE(others, 5);
+  EXPECT_GE(others, 2);
 }
 
 TEST_F(WorkingSettings, ATickMayStopItselfOrCloseTheWindow) {
