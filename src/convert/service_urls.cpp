@@ -34,8 +34,9 @@ std::string taobaoShortLinkUrl(std::string_view couponLink) {
 }
 
 std::string productSearchUrl(std::string_view encodedWords) {
-  return affiliateUrl(affiliateSearchPort, "/api/api_quanwang.ashx") + "?appkey=" + readText("编辑框_appKey") +
-         "&page=1&page_size=1&sort=new&q=" + std::string(encodedWords) + "&type=2&youquan=1";
+  return affiliateUrl(affiliateSearchPort, "/api/api_quanwang.ashx") + "?appkey=" +
+         readText("编辑框_appKey") + "&page=1&page_size=1&sort=new&q=" + std::string(encodedWords) +
+         "&type=2&youquan=1";
 }
 
 std::string productLookupUrl(std::string_view productId) {
