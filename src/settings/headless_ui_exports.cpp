@@ -4,6 +4,7 @@
 #include <cstdint>
 #include <string>
 #include <string_view>
+#include <vector>
 
 #include "plugin/export_abi.h"
 #include "plugin/export_guard.h"
@@ -12,6 +13,7 @@
 #include "settings/settings_controls.h"
 #include "settings/settings_window.h"
 #include "settings/window_toolkit.h"
+#include "util/gbk_text.h"
 
 namespace taoke {
 
@@ -45,19 +47,12 @@ std::string textOf(std::string_view name) {
       return controlText(name);
     case ControlKind::Check:
       return controlChecked(name) ? "1" : "0";
-    case ControlKind::List: {
-      std::string joined;
-      for (const std::string& item : listItems(name)) joined += (joined.empty() ? "" : "\r\n") + item;
-      return joined;
-    }
+    case ControlKind::List:
+      return joinText(listItems(name), "\r\n");
     case ControlKind::Table: {
-      std::string joined;
-      bool first = true;
-      for (const auto& [column0, column1] : tableRows(name)) {
-        joined += (first ? "" : "\r\n") + column0 + "\t" + column1;
-        first = false;
-      }
-      return joined;
+      std::vector<std::string> rows;
+      for (const auto& [column0, column1] : tableRows(name)) rows.push_back(column0 + "\t" + column1);
+      return joinText(rows, "\r\n");
     }
     default:
       return {};
