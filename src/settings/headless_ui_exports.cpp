@@ -37,7 +37,7 @@ const char* handOut(std::string text) {
   return lastText.c_str();
 }
 
-std::string textOf(std::string_view name) {
+std::string shownText(std::string_view name) {
   const ControlDesc* control = findControl(name);
   if (!windowExists() || !control) return {};
   switch (control->kind) {
@@ -79,7 +79,7 @@ TAOKE_EXPORT std::int32_t TAOKE_CALL uiSetText(const char* control, const char* 
 }
 
 TAOKE_EXPORT const char* TAOKE_CALL uiGetText(const char* control) {
-  return guardExport([&] { return taoke::handOut(taoke::textOf(taoke::nameOf(control))); },
+  return guardExport([&] { return taoke::handOut(taoke::shownText(taoke::nameOf(control))); },
                      static_cast<const char*>(""));
 }
 
