@@ -89,6 +89,7 @@ std::optional<Bytes> bodyOf(const FetchPageRequest& request) {
 
 std::string textUpToZero(const Bytes& bytes) {
   std::string text = textOf(bytes);
+  // A zero byte ends the text wherever it stands, even after a lead byte: a byte-level search.
   const std::size_t zero = text.find('\0');
   if (zero != std::string::npos) text.resize(zero);
   return text;

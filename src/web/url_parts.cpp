@@ -1,5 +1,7 @@
 #include "web/url_parts.h"
 
+#include <algorithm>
+
 #include "util/gbk_text.h"
 #include "util/url_encoding.h"
 
@@ -35,26 +37,31 @@ std::optional<UrlParts> splitUrl(std::string_view url) {
     return std::nullopt;
   }
 
-  const std::size_t authorityEnd = rest.find_first_of("/?#");
+  // The authority ends at the first '/', '?' or '#'.
+  std::size_t authorityEnd = rest.size();
+  for (std::string_view mark : {"/", "?", "#"}) {
+    const int at = findText(rest, mark);
+    if (at > 0) authorityEnd = std::min(authorityEnd, static_cast<std::size_t>(at - 1));
+  }
   std::string_view authority = rest.substr(0, authorityEnd);
-  std::string_view target = authorityEnd == std::string_view::npos ? "" : rest.substr(authorityEnd);
-  target = target.substr(0, target.find('#'));
+  std::string_view target = rest.substr(authorityEnd);
+  if (const int fragment = findText(target, "#"); fragment > 0) target = target.substr(0, fragment - 1);
 
   // User information before '@' is not part of the destination.
-  if (const std::size_t at = authority.rfind('@'); at != std::string_view::npos) authority = authority.substr(at + 1);
+  if (const int at = findLastText(authority, "@", authority.size()); at > 0) authority = authority.substr(at);
   std::string_view host = authority;
   std::size_t portColon = std::string_view::npos;
   if (startsWithText(authority, "[")) {
-    const std::size_t close = authority.find(']');
-    if (close == std::string_view::npos) return std::nullopt;
-    host = authority.substr(0, close + 1);
-    if (close + 1 < authority.size()) {
-      if (authority[close + 1] != ':') return std::nullopt;
-      portColon = close + 1;
+    const int close = findText(authority, "]");
+    if (close < 1) return std::nullopt;
+    host = authority.substr(0, close);
+    if (static_cast<std::size_t>(close) < authority.size()) {
+      if (authority[close] != ':') return std::nullopt;
+      portColon = close;
     }
-  } else if (const std::size_t colon = authority.rfind(':'); colon != std::string_view::npos) {
-    host = authority.substr(0, colon);
-    portColon = colon;
+  } else if (const int colon = findLastText(authority, ":", authority.size()); colon > 0) {
+    host = authority.substr(0, colon - 1);
+    portColon = colon - 1;
   }
   if (portColon != std::string_view::npos) {
     const std::optional<int> port = portNumber(authority.substr(portColon + 1));

@@ -234,6 +234,36 @@ INSTANTIATE_TEST_SUITE_P(
                     "710 设置协议头失败!"}),
     [](const auto& info) { return std::string(info.param.name); });
 
+struct OutcomeCase {
+  const char* name;
+  TransportOutcome outcome;
+  std::string status, result;
+};
+
+void PrintTo(const OutcomeCase& c, std::ostream* os) { *os << c.name; }
+
+class FetchPageOutcomeTest : public ::testing::TestWithParam<OutcomeCase> {};
+
+TEST_P(FetchPageOutcomeTest, MapsTheClientsOutcomeToTheStatusText) {
+  FetchPageRequest request;
+  request.url = "http://h/";
+  const std::string result = fetchPage(request, [](const TransportRequest&) {
+    return TransportResponse{GetParam().outcome, "HTTP/1.1 200 OK\r\n\r\n", bytesOf("partial")};
+  });
+  EXPECT_EQ(result, GetParam().result);
+  EXPECT_EQ(request.status, GetParam().status);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Cases, FetchPageOutcomeTest,
+    ::testing::Values(OutcomeCase{"NoSession", TransportOutcome::NoSession, "702 创建WinHttp会话失败!", ""},
+                      OutcomeCase{"NotSent", TransportOutcome::NotSent, "711 发送请求失败!", ""},
+                      OutcomeCase{"NoResponse", TransportOutcome::NoResponse, "712 服务器未响应!", ""},
+                      OutcomeCase{"BodyBroken", TransportOutcome::BodyBroken, "200 OK", "partial"},
+                      OutcomeCase{"BodyTooLarge", TransportOutcome::BodyTooLarge, "713 读取数据失败!", "partial"},
+                      OutcomeCase{"Complete", TransportOutcome::Complete, "200 OK", "partial"}),
+    [](const auto& info) { return std::string(info.param.name); });
+
 // ---- Answers ---------------------------------------------------------------------------------
 
 TEST(FetchPageAnswer, FollowsRedirectsAndReportsTheFinalResponse) {
