@@ -25,13 +25,13 @@ constexpr const char* sendFailed = "711 发送请求失败!";
 constexpr const char* noResponse = "712 服务器未响应!";
 constexpr const char* readFailed = "713 读取数据失败!";
 
-struct DefaultHeader {
+struct DefaultHeaderLine {
   const char* searched;
   const char* line;
   bool postOnly;
 };
 
-constexpr std::array<DefaultHeader, 6> defaultHeaders = {{
+constexpr std::array<DefaultHeaderLine, 6> defaultHeaders = {{
     {"User-Agent: ", "User-Agent: Mozilla/5.0 (compatible; MSIE 9.0; Windows NT 6.1; WOW64; Trident/5.0)\r\n", false},
     {"Accept: ", "Accept: text/html, application/xhtml+xml, */*\r\n", false},
     {"Accept-Encoding: ", "Accept-Encoding: gbk, GB2312\r\n", false},
@@ -53,7 +53,7 @@ int timeoutMs(int seconds) {
 std::string composeHeaders(const FetchPageRequest& request) {
   std::string block = request.extraHeaders.empty() ? "" : request.extraHeaders + "\r\n";
   if (request.addDefaultHeaders) {
-    for (const DefaultHeader& header : defaultHeaders) {
+    for (const DefaultHeaderLine& header : defaultHeaders) {
       if (header.postOnly && request.method != methodPost) continue;
       if (!containsText(block, header.searched, true)) block += header.line;
     }

@@ -20,12 +20,6 @@ constexpr const char* defaultUserAgent = "Mozilla/4.0 (compatible; MSIE 9.0; Win
 constexpr int connectTimeoutMs = 60000;
 constexpr int receiveTimeoutMs = 30000;
 
-struct DefaultHeader {
-  const char* searched;
-  std::string_view text;  // appended after "\r\n"; the Referer gets the URL after it
-  bool postOnly;
-};
-
 constexpr std::array<DefaultHeader, 4> defaultHeaders = {{
     {"Accept:", "Accept: */*", false},
     {"Referer:", "Referer: ", false},
@@ -43,12 +37,7 @@ std::string userAgentOf(const std::string& headers) {
 void completeHeaders(FetchPageInetRequest& request, int method) {
   if (request.addDefaultHeaders) {
     if (request.extraHeaders.empty()) request.extraHeaders = "Accept: */*";
-    for (const DefaultHeader& header : defaultHeaders) {
-      if (header.postOnly && method != methodPost) continue;
-      if (containsText(request.extraHeaders, header.searched, true)) continue;
-      request.extraHeaders += "\r\n" + std::string(header.text);
-      if (equalsText(header.searched, "Referer:")) request.extraHeaders += request.url;
-    }
+    appendDefaultHeaders(request.extraHeaders, defaultHeaders, method == methodPost, request.url);
   }
   if (request.cookies && !request.cookies->empty()) {
     request.extraHeaders += containsText(*request.cookies, "Cookie:") ? "\r\n" + *request.cookies

@@ -16,12 +16,6 @@ namespace taoke {
 
 namespace {
 
-struct DefaultHeader {
-  const char* searched;
-  std::string_view text;  // appended after "\r\n"; the Referer gets the URL after it
-  bool postOnly;
-};
-
 constexpr std::array<DefaultHeader, 5> defaultHeaders = {{
     {"Accept:", "Accept: */*", false},
     {"Referer:", "Referer: ", false},
@@ -59,12 +53,7 @@ int timeoutMs(int seconds, int ownMs) {
 
 void completeHeaders(FetchPageObjRequest& request) {
   if (request.addDefaultHeaders) {
-    for (const DefaultHeader& header : defaultHeaders) {
-      if (header.postOnly && request.method != methodPost) continue;
-      if (containsText(request.extraHeaders, header.searched, true)) continue;
-      request.extraHeaders += "\r\n" + std::string(header.text);
-      if (equalsText(header.searched, "Referer:")) request.extraHeaders += request.url;
-    }
+    appendDefaultHeaders(request.extraHeaders, defaultHeaders, request.method == methodPost, request.url);
   }
   if (request.normaliseHeaderNames) request.extraHeaders = normaliseHeaders(request.extraHeaders);
 }

@@ -73,4 +73,15 @@ int statusCodeOf(std::string_view responseHead) {
   return code;
 }
 
+void appendDefaultHeaders(std::string& headers, std::span<const DefaultHeader> defaults, bool isPost,
+                          std::string_view url) {
+  for (const DefaultHeader& header : defaults) {
+    if (header.postOnly && !isPost) continue;
+    if (containsText(headers, header.searched, true)) continue;
+    headers += "\r\n";
+    headers += header.text;
+    if (equalsText(header.searched, "Referer:")) headers += url;
+  }
+}
+
 }  // namespace taoke

@@ -1,6 +1,7 @@
 // Header-block operations: a header block is GBK lines "Name: value" separated by "\r\n".
 #pragma once
 
+#include <span>
 #include <string>
 #include <string_view>
 
@@ -21,6 +22,18 @@ std::string headerLineValue(std::string_view line);
 // Whether a line can go on the wire as one request header: a name of visible ASCII characters, a
 // ':' and a value without control characters other than tab (so no line can smuggle in another).
 bool isSendableHeaderLine(std::string_view line);
+
+// A default request header of the request-object and WinInet engines: added to a caller's header
+// text, after "\r\n", only when `searched` is absent from it (case-insensitive).
+struct DefaultHeader {
+  const char* searched;
+  std::string_view text;  // the Referer line gets the URL after it
+  bool postOnly;
+};
+
+// Appends each default header that the caller's text lacks, in table order.
+void appendDefaultHeaders(std::string& headers, std::span<const DefaultHeader> defaults, bool isPost,
+                          std::string_view url);
 
 // The status code of a response head such as "HTTP/1.1 302 Found\r\n..."; 0 when there is none.
 int statusCodeOf(std::string_view responseHead);

@@ -94,11 +94,6 @@ TEST_P(JdMessages, LastLinkDecidesWhetherTheMessageStays) {
   }
 }
 
-std::vector<std::string> joined(std::vector<std::string> a, const std::vector<std::string>& b) {
-  a.insert(a.end(), b.begin(), b.end());
-  return a;
-}
-
 INSTANTIATE_TEST_SUITE_P(
     Messages, JdMessages,
     testing::Values(

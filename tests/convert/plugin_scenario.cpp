@@ -169,4 +169,9 @@ void PrintTo(const SentMessage& m, std::ostream* out) {
   *out << m.function << "(" << m.robot << ", " << m.first << ", " << m.second << ", \"" << m.text << "\")";
 }
 
+std::vector<std::string> joined(std::vector<std::string> a, const std::vector<std::string>& b) {
+  a.insert(a.end(), b.begin(), b.end());
+  return a;
+}
+
 }  // namespace taoke::test

@@ -92,6 +92,9 @@ void PrintTo(const SentMessage& message, std::ostream* out);
 
 // A forwarded message as it reaches a group: the text, "\r\n" and the tail.
 SentMessage forwarded(std::int64_t group, std::string_view text);
+
+// The request URLs of `a` followed by those of `b`.
+std::vector<std::string> joined(std::vector<std::string> a, const std::vector<std::string>& b);
 // A reply in a group.
 SentMessage groupReply(std::int64_t group, std::string_view text);
 

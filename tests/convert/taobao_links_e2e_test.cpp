@@ -70,11 +70,6 @@ TEST_P(TaobaoLinkForms, FindsSevenWordCharactersAfterThePrefix) {
   }
 }
 
-std::vector<std::string> joined(std::vector<std::string> a, const std::vector<std::string>& b) {
-  a.insert(a.end(), b.begin(), b.end());
-  return a;
-}
-
 INSTANTIATE_TEST_SUITE_P(
     Links, TaobaoLinkForms,
     testing::Values(
